@@ -1,5 +1,6 @@
 // The main window's controls, the layout of its seven pages and the button strip.
 #include "BrowseDialog.h"
+#include "MemoFont.h"
 #include "RadioGroup.h"
 #include "UpDownSpinner.h"
 #include "VexlorKitMain.h"
@@ -63,21 +64,10 @@ QHBoxLayout *RowLayout(QWidget *row)
     return layout;
 }
 
-QFont MemoFont()
-{
-    QFont font(QStringLiteral("Courier"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPixelSize(13);
-    return font;
-}
-
 QPlainTextEdit *Memo(const char *name, bool readOnly, QPlainTextEdit::LineWrapMode wrap)
 {
     auto *memo = Named(new QPlainTextEdit, name);
-    memo->setFont(MemoFont());
-    QPalette palette = memo->palette();
-    palette.setColor(QPalette::Text, Qt::black);
-    memo->setPalette(palette);
+    UseMemoFont(memo);
     memo->setReadOnly(readOnly);
     memo->setLineWrapMode(wrap);
     memo->setTabChangesFocus(true);

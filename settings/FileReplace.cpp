@@ -1,53 +1,15 @@
 // Whole-file reads and crash-safe replacement of a file's contents.
 #include "FileReplace.h"
 
+#include "FileDescriptor.h"
+#include "UniqueFile.h"
+
 #include <cerrno>
 #include <fcntl.h>
-#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-class Fd {
-public:
-    explicit Fd(int fd = -1) : fd_(fd) {}
-    ~Fd() { reset(); }
-    Fd(const Fd &) = delete;
-    Fd &operator=(const Fd &) = delete;
-    int get() const { return fd_; }
-    explicit operator bool() const { return fd_ >= 0; }
-    void reset(int fd = -1)
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-        fd_ = fd;
-    }
-    int release()
-    {
-        const int fd = fd_;
-        fd_ = -1;
-        return fd;
-    }
-
-private:
-    int fd_;
-};
-
-int WriteAll(int fd, const std::string &bytes, off_t offset)
-{
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, offset + off_t(done));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        done += std::size_t(n);
-    }
-    return 0;
-}
 
 std::string Folder(const std::string &path)
 {
@@ -79,18 +41,11 @@ int FollowLinks(std::string &path)
 // A new file beside the target under a name no one else uses.
 int CreateSibling(const std::string &target, mode_t mode, std::string &name, Fd &fd)
 {
-    static std::mt19937_64 random{std::random_device{}()};
     const std::string folder = Folder(target);
     const std::string base = target.substr(target.find_last_of('/') + 1);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = folder + "/." + base + "." + std::to_string(random() % 1000000000) + ".new";
-        fd.reset(::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode));
-        if (fd)
-            return 0;
-        if (errno != EEXIST)
-            return errno;
-    }
-    return EEXIST;
+    return CreateUniqueFile(
+        [&](uint64_t number) { return folder + "/." + base + "." + std::to_string(number % 1000000000) + ".new"; },
+        mode, name, fd);
 }
 
 int RewriteInPlace(int fd, const std::string &bytes)

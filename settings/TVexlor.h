@@ -128,4 +128,15 @@ public:
     // missing or unreadable takes its read default. Saving throws IniWriteError.
     void LoadSettings(const std::string &path);
     void SaveSettings(const std::string &path);
+
+    // Empties list, fills it with the emulator's options, one a line in the order
+    // the emulator reads them, and returns it. Changes nothing in the record.
+    std::string &BuildOptionList(std::string &list) const;
+
+    // Writes the option list into a new response file (named in ResponseFileName,
+    // the previous one deleted) and starts the emulator VexlorPath with "@" and that
+    // file's path, in the folder part of StartupDirectory, without waiting for it.
+    // Returns 0 when it started; -1 when the response file could not be written,
+    // nothing being started; else the errno of the failed start (ENOENT, EACCES).
+    int32_t Launch();
 };

@@ -59,7 +59,12 @@ void Retype(QWidget *control, const QString &text)
         edit->clear();
     else
         qobject_cast<QPlainTextEdit *>(control)->clear();
-    QTest::keyClicks(control, text);
+    const QStringList lines = text.split('\n');
+    for (int i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            QTest::keyClick(control, Qt::Key_Return);
+        QTest::keyClicks(control, lines[i]);
+    }
 }
 
 } // namespace

@@ -9,6 +9,7 @@ RadioGroup::RadioGroup(const QString &caption, const QStringList &items, QWidget
     : QGroupBox(caption, parent), buttons_(new QButtonGroup(this))
 {
     auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 2, 4, 2);
     layout->setSpacing(2);
     for (int i = 0; i < items.size(); ++i) {
         auto *button = new QRadioButton(items[i], this);

@@ -223,6 +223,7 @@ private:
     void SetTabOrders();
     void WireHandlers();
     void FitFontToWindow();
+    void SizeToFont();
 
     QString programFile_;
     // The page showing before the latest page change; none until the first.

@@ -42,7 +42,7 @@ void TVexlorKitMainForm::OpenButtonClick(QObject *Sender)
     if (row->edit.pointer == &TVexlorKitMainForm::StartupDirectoryEdit)
         path = DirectoryPart(path);
     ((*Settings).*row->set)(path);
-    (this->*row->edit.pointer)->setText(QFile::decodeName((*Settings).*row->value));
+    (this->*row->edit.pointer)->setText(QFile::decodeName(((*Settings).*row->value).c_str()));
 }
 
 void TVexlorKitMainForm::ReadMeButtonClick(QObject *Sender)

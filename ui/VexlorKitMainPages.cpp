@@ -87,6 +87,14 @@ QGroupBox *Group(const QString &caption, const char *name)
     return Named(new QGroupBox(caption), name);
 }
 
+// Group boxes hold their controls close: the window's size is fixed.
+QLayout *Compact(QLayout *layout)
+{
+    layout->setContentsMargins(4, 2, 4, 2);
+    layout->setSpacing(2);
+    return layout;
+}
+
 QVBoxLayout *Column(std::initializer_list<QWidget *> widgets, bool stretch = true)
 {
     auto *column = new QVBoxLayout;
@@ -103,7 +111,8 @@ void AlignLabels(std::initializer_list<QFrame *> rows)
 {
     int width = 0;
     for (QFrame *row : rows)
-        width = std::max(width, row->findChild<QLabel *>()->sizeHint().width());
+        width = std::max(width, row->findChild<QLabel *>()->fontMetrics().horizontalAdvance(
+                                    row->findChild<QLabel *>()->text()) + 2);
     for (QFrame *row : rows)
         row->findChild<QLabel *>()->setFixedWidth(width);
 }
@@ -111,7 +120,7 @@ void AlignLabels(std::initializer_list<QFrame *> rows)
 QVBoxLayout *PageLayout(QWidget *page)
 {
     auto *layout = new QVBoxLayout(page);
-    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(4);
     return layout;
 }
@@ -135,11 +144,9 @@ void TVexlorKitMainForm::BuildControls()
         if (row.panel.pointer)
             this->*row.panel.pointer = panel;
         QLineEdit *edit = this->*row.edit.pointer = Named(new QLineEdit, row.edit.name);
-        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 8);
         this->*row.upDown.pointer =
             Named(new UpDownSpinner(edit, row.min, row.max, row.increment, row.start), row.upDown.name);
         auto *label = new QLabel(QString::fromLatin1(row.caption));
-        label->setWordWrap(true);
         QHBoxLayout *layout = RowLayout(panel);
         layout->addWidget(label, 1);
         layout->addWidget(edit);
@@ -210,18 +217,16 @@ void TVexlorKitMainForm::BuildPages()
     for (QFrame *row : {VexlorPathPanel, EOSPanel, WPPanel, OS7Panel, StartupDirPanel})
         paths->addWidget(row);
     paths->addStretch();
-    AlignLabels({VexlorPathPanel, EOSPanel, WPPanel, OS7Panel, StartupDirPanel});
 
     QVBoxLayout *images = PageLayout(ImagesSheet);
     for (QFrame *row :
          {CassetteAPanel, CassetteBPanel, DiskAPanel, DiskBPanel, DiskCPanel, DiskDPanel, CartridgePanel, SnapPanel})
         images->addWidget(row);
     images->addStretch();
-    AlignLabels(
-        {CassetteAPanel, CassetteBPanel, DiskAPanel, DiskBPanel, DiskCPanel, DiskDPanel, CartridgePanel, SnapPanel});
 
     VideoGroupBox = Group(QStringLiteral("Video"), "VideoGroupBox");
     auto *video = new QGridLayout(VideoGroupBox);
+    Compact(video);
     video->addLayout(Column({VideoModeRadioGroup, PaletteRadioGroup}), 0, 0, 2, 1);
     video->addLayout(Column({OverscanCheckBox, ShowAllSpritesCheckBox, TDOSRadioGroup}), 0, 1);
     video->addWidget(UPeriodPanel, 1, 1, Qt::AlignBottom);
@@ -234,11 +239,12 @@ void TVexlorKitMainForm::BuildPages()
     device->addWidget(SoundComboBox, 1);
     SpeakerChannelsGroupBox = Group(QStringLiteral("Internal speaker channels priorities:"), "SpeakerChannelsGroupBox");
     auto *channels = new QVBoxLayout(SpeakerChannelsGroupBox);
-    channels->setSpacing(0);
+    Compact(channels);
     for (QLineEdit *edit : {SpeakerChannelAEdit, SpeakerChannelBEdit, SpeakerChannelCEdit, SpeakerChannelDEdit})
         channels->addWidget(edit->parentWidget());
     SoundGroupBox = Group(QStringLiteral("Sound"), "SoundGroupBox");
     auto *sound = new QGridLayout(SoundGroupBox);
+    Compact(sound);
     sound->addLayout(Column({SoundDevicePanel, VolumePanel, SoundQualityPanel}), 0, 0);
     sound->addLayout(Column({PanningPanel, ReverbPanel, ChorusPanel}), 0, 1);
     sound->addWidget(SpeakerChannelsGroupBox, 0, 2);
@@ -250,7 +256,7 @@ void TVexlorKitMainForm::BuildPages()
 
     ExpansionGroupBox = Group(QStringLiteral("Expansion module emulation:"), "ExpansionGroupBox");
     auto *expansion = new QVBoxLayout(ExpansionGroupBox);
-    expansion->setSpacing(2);
+    Compact(expansion);
     expansion->addWidget(ExpansionModuleComboBox);
     expansion->addWidget(new QLabel(QStringLiteral("With:")));
     expansion->addWidget(ExpansionMouseRadioButton);
@@ -259,17 +265,17 @@ void TVexlorKitMainForm::BuildPages()
     expansion->addWidget(CalibrateCheckBox);
     MiscGroupBox = Group(QStringLiteral("Miscellanious"), "MiscGroupBox");
     auto *misc = new QVBoxLayout(MiscGroupBox);
-    misc->setSpacing(2);
+    Compact(misc);
     for (QCheckBox *box : {VerboseCheckBox, SyncCheckBox, AutoSnapCheckBox})
         misc->addWidget(box);
     ButtonsGroupBox = Group(QStringLiteral("Buttons:"), "ButtonsGroupBox");
     auto *buttons = new QVBoxLayout(ButtonsGroupBox);
-    buttons->setSpacing(2);
+    Compact(buttons);
     for (QCheckBox *box :
          {SwapJoystickButtonsCheckBox, SwapKeyboardButtonsCheckBox, SwapMouseButtonsCheckBox, ReverseKeypadCheckBox})
         buttons->addWidget(box);
     auto *columns = new QHBoxLayout;
-    columns->setSpacing(4);
+    columns->setSpacing(3);
     columns->addLayout(Column({EmulationModeRadioGroup, IFreqPanel, CPUSpeedPanel, PrinterTypeRadioGroup}));
     columns->addLayout(Column({ExpansionGroupBox, JoystickRadioGroup}));
     columns->addLayout(Column({MiscGroupBox, ExpansionRAMPanel, ButtonsGroupBox}));
@@ -277,7 +283,9 @@ void TVexlorKitMainForm::BuildPages()
     miscPage->addLayout(columns);
     miscPage->addWidget(PrinterLogPanel);
     miscPage->addWidget(ParallelLogPanel);
-    AlignLabels({PrinterLogPanel, ParallelLogPanel});
+    // The columns are narrow: these captions take two lines where they must.
+    for (QFrame *row : {IFreqPanel, CPUSpeedPanel, ExpansionRAMPanel})
+        row->findChild<QLabel *>()->setWordWrap(true);
 
     QVBoxLayout *user = PageLayout(UserSheet);
     user->addWidget(new QLabel(QStringLiteral("User-defined options:")));
@@ -373,8 +381,8 @@ void TVexlorKitMainForm::FitFontToWindow()
     QFont font = QApplication::font();
     for (;;) {
         setFont(font);
-        layout()->invalidate();
-        const QSize needed = layout()->minimumSize();
+        SizeToFont();
+        const QSize needed = layout()->totalMinimumSize();
         if ((needed.width() <= ClientWidth && needed.height() <= ClientHeight) || font.pointSizeF() <= 6)
             break;
         font.setPointSizeF(font.pointSizeF() - 0.5);
@@ -392,4 +400,23 @@ void TVexlorKitMainForm::FitFontToWindow()
     }
     Memo2->setFont(help);
     Memo2->setFixedHeight(QFontMetrics(help).lineSpacing() * 4 + 2 * int(Memo2->document()->documentMargin()) + 4);
+}
+
+// Widths that follow the font: number edits hold their largest number and a digit
+// more, and the edits of
+// path rows on one page start at the same place.
+void TVexlorKitMainForm::SizeToFont()
+{
+    for (const NumberControl &row : NumberControls) {
+        const QString widest(QString::number(row.max).size() + 1, QLatin1Char('0'));
+        (this->*row.edit.pointer)->setFixedWidth(fontMetrics().horizontalAdvance(widest) + 10);
+        (this->*row.upDown.pointer)->setFixedHeight((this->*row.edit.pointer)->sizeHint().height());
+    }
+    AlignLabels({VexlorPathPanel, EOSPanel, WPPanel, OS7Panel, StartupDirPanel});
+    AlignLabels(
+        {CassetteAPanel, CassetteBPanel, DiskAPanel, DiskBPanel, DiskCPanel, DiskDPanel, CartridgePanel, SnapPanel});
+    AlignLabels({PrinterLogPanel, ParallelLogPanel});
+    // Hidden pages keep the sizes of the old font until their layouts are told.
+    for (QLayout *layout : findChildren<QLayout *>())
+        layout->invalidate();
 }

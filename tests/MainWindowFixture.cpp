@@ -29,11 +29,12 @@ QByteArray ProgramFolder::readIni() const
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-ModalAnswer::ModalAnswer(std::function<void(QWidget *)> answer)
+ModalAnswer::ModalAnswer(std::function<void(QWidget *)> answer, const char *className)
 {
     timer_.setInterval(10);
-    QObject::connect(&timer_, &QTimer::timeout, [this, answer] {
-        if (QWidget *dialog = QApplication::activeModalWidget()) {
+    QObject::connect(&timer_, &QTimer::timeout, [this, answer, className] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (dialog && (!className || dialog->inherits(className))) {
             timer_.stop();
             answered_ = true;
             answer(dialog);

@@ -27,10 +27,11 @@ private:
     QTemporaryDir dir_;
 };
 
-// Answers the next modal dialog that shows while it lives, once.
+// Answers the next modal dialog that shows while it lives, once; with a class
+// name, only a dialog of that class.
 class ModalAnswer {
 public:
-    explicit ModalAnswer(std::function<void(QWidget *dialog)> answer);
+    explicit ModalAnswer(std::function<void(QWidget *dialog)> answer, const char *className = nullptr);
     bool answered() const { return answered_; }
 
 private:

@@ -28,9 +28,10 @@ void TVexlorKitMainForm::OpenButtonClick(QObject *Sender)
     OpenDialogue->setNameFilters(filters);
     OpenDialogue->selectNameFilter(filters.first());
     OpenDialogue->SetDefaultExtension(QLatin1String(row->defaultExtension));
-    OpenDialogue->setHistory({});
-    // It opens where the last pick left the program, as the saved working folder does.
+    // It opens where the last pick left the program, as the saved working folder
+    // does, and offers no list of earlier places.
     OpenDialogue->setDirectory(QDir::currentPath());
+    OpenDialogue->setHistory({});
     OpenDialogue->selectFile(QString());
     if (OpenDialogue->exec() != QDialog::Accepted)
         return;

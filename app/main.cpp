@@ -1,15 +1,20 @@
-// The entry: the application object and, for now, an empty main window.
+// The entry: the application object, the main window's life, and the error box
+// for whatever escapes them.
+#include "ErrorBox.h"
+#include "VexlorKitMain.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("VexlorKit");
-    QWidget window;
-    window.setWindowTitle("VexlorKit");
-    window.setFixedSize(592, 459);
-    window.show();
-    app.exec();
+    QApplication::setApplicationName(QStringLiteral("VexlorKit"));
+    RunGuarded([] {
+        TVexlorKitMainForm form(QCoreApplication::applicationFilePath());
+        RunGuarded([&] { form.FormCreate(); });
+        form.show();
+        QApplication::exec();
+        RunGuarded([&] { form.FormDestroy(); });
+    });
     return 0;
 }

@@ -213,8 +213,12 @@ void TVexlorKitMainForm::LaunchButtonClick(QObject *)
     // A start that fails says why: with a wrong path the click would otherwise do
     // nothing that the user can see.
     const int32_t result = Settings->Launch();
-    if (result == -1)
-        ShowErrorBox(QStringLiteral("Unable to write to ") + QFile::decodeName(TemporaryDirectory().c_str()));
+    if (result == -1) {
+        QString folder = QFile::decodeName(TemporaryDirectory().c_str());
+        if (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
+            folder.chop(1);
+        ShowErrorBox(QStringLiteral("Unable to write to ") + folder);
+    }
     else if (result != 0)
         ShowErrorBox(QStringLiteral("Cannot start \"%1\": %2")
                          .arg(FromBytes(Settings->VexlorPath), QString::fromLocal8Bit(std::strerror(result))));

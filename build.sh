@@ -11,6 +11,8 @@ case "$mode" in
 esac
 
 packages=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
+# The end-to-end tests: an X server, a window manager, and tools that drive them.
+packages+=(python3 xvfb openbox xdotool x11-utils xclip)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,5 +1,5 @@
 // The application's error box: the message and a full stop, titled "VexlorKit",
-// with a stop icon and an OK button.
+// with a stop icon and an OK button. Ctrl+C in it copies its title and text.
 #pragma once
 
 #include <QString>

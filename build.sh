@@ -13,6 +13,8 @@ esac
 packages=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
 # The end-to-end tests: an X server, a window manager, and tools that drive them.
 packages+=(python3 xvfb openbox xdotool x11-utils xclip)
+# The start-up benchmark watches the X server itself.
+packages+=(libxcb1-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -210,6 +210,7 @@ public:
     QPushButton *DefaultButton = nullptr;
     QPushButton *AboutButton = nullptr;
 
+    // The Browse buttons' file dialog, made at the first Browse.
     BrowseDialog *OpenDialogue = nullptr;
 
 protected:

@@ -21,6 +21,12 @@ void TVexlorKitMainForm::OpenButtonClick(QObject *Sender)
     const PathControl *row = FindRow(PathControls, &PathControl::button, *this, Sender);
     if (!row)
         return;
+    // Made at the first Browse rather than with the window: it is slow to build
+    // (it reads and watches folders), and most runs never browse.
+    if (!OpenDialogue) {
+        OpenDialogue = new BrowseDialog(this);
+        OpenDialogue->setObjectName(QStringLiteral("OpenDialogue"));
+    }
     QStringList filters;
     if (*row->filterName)
         filters << QStringLiteral("%1 (%2)").arg(QLatin1String(row->filterName), QLatin1String(row->filterPattern));

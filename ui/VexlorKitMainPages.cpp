@@ -1,5 +1,4 @@
 // The main window's controls, the layout of its seven pages and the button strip.
-#include "BrowseDialog.h"
 #include "MemoFont.h"
 #include "RadioGroup.h"
 #include "UpDownSpinner.h"
@@ -9,7 +8,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -74,9 +72,14 @@ QPlainTextEdit *Memo(const char *name, bool readOnly, QPlainTextEdit::LineWrapMo
     return memo;
 }
 
-QPushButton *Button(const QString &text, QStyle::StandardPixmap icon, const char *name)
+QIcon StandardIcon(QStyle::StandardPixmap icon)
 {
-    auto *button = Named(new QPushButton(QApplication::style()->standardIcon(icon), text), name);
+    return QApplication::style()->standardIcon(icon);
+}
+
+QPushButton *Button(const QString &text, const QIcon &icon, const char *name)
+{
+    auto *button = Named(new QPushButton(icon, text), name);
     // A focused button takes Enter for itself; elsewhere Enter launches.
     button->setAutoDefault(true);
     return button;
@@ -129,11 +132,14 @@ QVBoxLayout *PageLayout(QWidget *page)
 
 void TVexlorKitMainForm::BuildControls()
 {
+    // One icon for all the Browse buttons: each lookup searches the desktop's
+    // icon theme, which costs the start-up more than the buttons themselves.
+    const QIcon browse = StandardIcon(QStyle::SP_DirOpenIcon);
     for (const PathControl &row : PathControls) {
         QFrame *panel = this->*row.panel.pointer = RowPanel(row.panel);
         QLineEdit *edit = this->*row.edit.pointer = Named(new QLineEdit, row.edit.name);
         QPushButton *button = this->*row.button.pointer =
-            Button(QStringLiteral("Browse..."), QStyle::SP_DirOpenIcon, row.button.name);
+            Button(QStringLiteral("Browse..."), browse, row.button.name);
         QHBoxLayout *layout = RowLayout(panel);
         layout->addWidget(new QLabel(QString::fromLatin1(row.caption)));
         layout->addWidget(edit, 1);
@@ -175,8 +181,9 @@ void TVexlorKitMainForm::BuildControls()
     OptionsMemo = Memo("OptionsMemo", true, QPlainTextEdit::NoWrap);
     VexlorKitReadMeMemo = Memo("VexlorKitReadMeMemo", true, QPlainTextEdit::NoWrap);
     VexlorReadMeMemo = Memo("VexlorReadMeMemo", true, QPlainTextEdit::NoWrap);
-    VexlorKitReadMeButton = Button(QStringLiteral("Full Window"), QStyle::SP_TitleBarMaxButton, "VexlorKitReadMeButton");
-    VexlorReadMeButton = Button(QStringLiteral("Full Window"), QStyle::SP_TitleBarMaxButton, "VexlorReadMeButton");
+    const QIcon fullWindow = StandardIcon(QStyle::SP_TitleBarMaxButton);
+    VexlorKitReadMeButton = Button(QStringLiteral("Full Window"), fullWindow, "VexlorKitReadMeButton");
+    VexlorReadMeButton = Button(QStringLiteral("Full Window"), fullWindow, "VexlorReadMeButton");
 
     // The explanation reads like part of the page: no frame, the page's colour,
     // its own font, and no caret.
@@ -190,8 +197,6 @@ void TVexlorKitMainForm::BuildControls()
     Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo2->viewport()->setAutoFillBackground(false);
     Memo2->setStyleSheet(QStringLiteral("QPlainTextEdit { background: transparent; }"));
-
-    OpenDialogue = Named(new BrowseDialog(this), "OpenDialogue");
 }
 
 void TVexlorKitMainForm::BuildPages()
@@ -315,11 +320,11 @@ void TVexlorKitMainForm::BuildButtonStrip()
 {
     ButtonPanel = Named(new QFrame, "ButtonPanel");
     ButtonPanel->setFixedHeight(ButtonStripHeight);
-    LaunchButton = Button(QStringLiteral("Launch Vexlor"), QStyle::SP_MediaPlay, "LaunchButton");
+    LaunchButton = Button(QStringLiteral("Launch Vexlor"), StandardIcon(QStyle::SP_MediaPlay), "LaunchButton");
     LaunchButton->setDefault(true);
-    CloseButton = Button(QStringLiteral("Close"), QStyle::SP_DialogCloseButton, "CloseButton");
-    DefaultButton = Button(QStringLiteral("Reset All"), QStyle::SP_DialogResetButton, "DefaultButton");
-    AboutButton = Button(QStringLiteral("About..."), QStyle::SP_MessageBoxInformation, "AboutButton");
+    CloseButton = Button(QStringLiteral("Close"), StandardIcon(QStyle::SP_DialogCloseButton), "CloseButton");
+    DefaultButton = Button(QStringLiteral("Reset All"), StandardIcon(QStyle::SP_DialogResetButton), "DefaultButton");
+    AboutButton = Button(QStringLiteral("About..."), StandardIcon(QStyle::SP_MessageBoxInformation), "AboutButton");
     LaunchButton->setToolTip(QStringLiteral("Start the emulator"));
     CloseButton->setToolTip(QStringLiteral("Quit this program"));
     DefaultButton->setToolTip(QStringLiteral("Set all options to their default values"));

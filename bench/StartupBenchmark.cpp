@@ -208,7 +208,7 @@ void MeasureOnce(Program &program, MapWatcher &watcher, const std::vector<std::s
 
 int main(int argc, char *argv[])
 {
-    const int runs = argc > 1 ? std::atoi(argv[1]) : 30;
+    const int runs = argc > 1 ? std::atoi(argv[1]) : 40;
     if (runs < 1) {
         std::fprintf(stderr, "usage: %s [runs]\n", argv[0]);
         return 2;

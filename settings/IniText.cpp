@@ -217,7 +217,15 @@ void IniText::Insert(std::size_t at, std::string text)
 {
     if (at > 0 && lines_[at - 1].end.empty())
         lines_[at - 1].end = LineEnd();
-    lines_.insert(lines_.begin() + std::ptrdiff_t(at), Line{std::move(text), LineEnd()});
+    // A lone CR right before an empty line that ends with LF would read back as one
+    // CR LF, losing a line; where the new line would make such a pair, it ends with
+    // CR LF instead.
+    std::string end = LineEnd();
+    const bool afterLoneCR = end == "\n" && text.empty() && at > 0 && lines_[at - 1].end == "\r";
+    const bool beforeEmptyLF = end == "\r" && at < lines_.size() && lines_[at].text.empty() && lines_[at].end == "\n";
+    if (afterLoneCR || beforeEmptyLF)
+        end = "\r\n";
+    lines_.insert(lines_.begin() + std::ptrdiff_t(at), Line{std::move(text), std::move(end)});
 }
 
 void IniText::WriteString(std::string_view section, std::string_view key, std::string_view value)
@@ -256,6 +264,7 @@ void IniText::WriteInteger(std::string_view section, std::string_view key, int32
 
 void IniText::EraseKey(std::string_view section, std::string_view key)
 {
-    if (const auto at = FindEntry(section, key))
+    // A duplicate left behind would be read in the erased line's place.
+    while (const auto at = FindEntry(section, key))
         lines_.erase(lines_.begin() + std::ptrdiff_t(*at));
 }

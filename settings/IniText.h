@@ -32,6 +32,7 @@ public:
     // anything else is refused with std::invalid_argument.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void WriteInteger(std::string_view section, std::string_view key, int32_t value);
+    // Removes every line of the key from its section, so that it reads as missing.
     void EraseKey(std::string_view section, std::string_view key);
 
     // Longer values read back cut to this many bytes.

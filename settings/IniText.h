@@ -39,9 +39,15 @@ public:
     static constexpr std::size_t MaxValueLength = 1023;
 
 private:
+    // Every lookup walks the lines, so what a line's text holds is worked out once.
     struct Line {
+        Line(std::string text, std::string end);
         std::string text;
         std::string end; // "\r\n", "\n", "\r" or "" for a last line without one
+        bool isSection = false;
+        bool isEntry = false;
+        std::string name;  // the section's name or the entry's key
+        std::string value; // the entry's value, without the quotes around it
     };
 
     std::optional<std::size_t> FindSection(std::string_view section) const;

@@ -136,13 +136,15 @@ int main(int argc, char *argv[])
         const double ours = Median(samples.loadAndSave);
         const double reference = Median(samples.reference);
         std::printf("settings file: %zu bytes, %d rounds, in %s\n", ReadBytes(path).size(), rounds, folder.c_str());
-        std::printf("  load                         median %7.3f ms\n", Median(samples.load));
-        std::printf("  save                         median %7.3f ms\n", Median(samples.save));
-        std::printf("  load + save                  median %7.3f ms   (p10 %.3f, p90 %.3f)\n", ours,
-                    Percentile(samples.loadAndSave, 0.1), Percentile(samples.loadAndSave, 0.9));
-        std::printf("  reference: copy, fsync, rename  median %7.3f ms   (p10 %.3f, p90 %.3f)\n", reference,
-                    Percentile(samples.reference, 0.1), Percentile(samples.reference, 0.9));
-        std::printf("  ratio load + save / reference: %.2f\n", ours / reference);
+        const auto row = [](const char *what, const std::vector<double> &values) {
+            std::printf("  %-31s median %7.3f ms   (p10 %.3f, p90 %.3f)\n", what, Median(values),
+                        Percentile(values, 0.1), Percentile(values, 0.9));
+        };
+        row("load", samples.load);
+        row("save", samples.save);
+        row("load + save", samples.loadAndSave);
+        row("reference: copy, fsync, rename", samples.reference);
+        std::printf("  ratio (load + save) / reference: %.2f\n", ours / reference);
         std::printf("  target: load + save under 5 ms median: %s\n", ours < 5.0 ? "met" : "missed");
     } catch (const std::exception &e) {
         std::fprintf(stderr, "bench_settingsfile: %s\n", e.what());

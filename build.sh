@@ -11,6 +11,12 @@ case "$mode" in
 esac
 
 packages=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
+options=()
+# The tests include a short run of the settings-file fuzzer, built with clang's libFuzzer.
+if [ "$mode" = test ]; then
+  packages+=(clang libclang-rt-14-dev)
+  options+=(-DVEXLORKIT_FUZZ_TEST=ON)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -30,7 +36,7 @@ if ((${#missing[@]})); then
   fi
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}"
 cmake --build build
 
 if [ "$mode" = run ]; then

@@ -15,6 +15,12 @@ packages=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core)
 packages+=(python3 xvfb openbox xdotool x11-utils xclip)
 # The start-up benchmark watches the X server itself.
 packages+=(libxcb1-dev)
+options=()
+# The tests include a short run of the settings-file fuzzer, built with clang's libFuzzer.
+if [ "$mode" = test ]; then
+  packages+=(clang libclang-rt-14-dev)
+  options+=(-DVEXLORKIT_FUZZ_TEST=ON)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -34,7 +40,7 @@ if ((${#missing[@]})); then
   fi
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}"
 cmake --build build
 
 if [ "$mode" = run ]; then

@@ -123,6 +123,18 @@ std::optional<int32_t> ParseProfileInteger(std::string_view text)
     return int32_t(value);
 }
 
+IniText::Line::Line(std::string lineText, std::string lineEnd) : text(std::move(lineText)), end(std::move(lineEnd))
+{
+    if (const auto section = SectionName(text)) {
+        isSection = true;
+        name = *section;
+    } else if (const auto entry = ParseEntry(text)) {
+        isEntry = true;
+        name = entry->key;
+        value = entry->value;
+    }
+}
+
 IniText::IniText(std::string_view bytes)
 {
     if (bytes.substr(0, ByteOrderMark.size()) == ByteOrderMark) {
@@ -134,12 +146,12 @@ IniText::IniText(std::string_view bytes)
         if (bytes[i] != '\r' && bytes[i] != '\n')
             continue;
         const std::size_t endLength = bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n' ? 2 : 1;
-        lines_.push_back({std::string(bytes.substr(start, i - start)), std::string(bytes.substr(i, endLength))});
+        lines_.emplace_back(std::string(bytes.substr(start, i - start)), std::string(bytes.substr(i, endLength)));
         i += endLength - 1;
         start = i + 1;
     }
     if (start < bytes.size())
-        lines_.push_back({std::string(bytes.substr(start)), ""});
+        lines_.emplace_back(std::string(bytes.substr(start)), "");
 }
 
 std::string IniText::Bytes() const
@@ -152,11 +164,9 @@ std::string IniText::Bytes() const
 
 std::optional<std::size_t> IniText::FindSection(std::string_view section) const
 {
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const auto name = SectionName(lines_[i].text);
-        if (name && SameName(*name, section))
+    for (std::size_t i = 0; i < lines_.size(); ++i)
+        if (lines_[i].isSection && SameName(lines_[i].name, section))
             return i;
-    }
     return std::nullopt;
 }
 
@@ -164,7 +174,7 @@ std::optional<std::size_t> IniText::FindSection(std::string_view section) const
 std::size_t IniText::SectionEnd(std::size_t header) const
 {
     std::size_t i = header + 1;
-    while (i < lines_.size() && !SectionName(lines_[i].text))
+    while (i < lines_.size() && !lines_[i].isSection)
         ++i;
     return i;
 }
@@ -174,11 +184,9 @@ std::optional<std::size_t> IniText::FindEntry(std::string_view section, std::str
     const auto header = FindSection(section);
     if (!header)
         return std::nullopt;
-    for (std::size_t i = *header + 1, end = SectionEnd(*header); i < end; ++i) {
-        const auto entry = ParseEntry(lines_[i].text);
-        if (entry && SameName(entry->key, key))
+    for (std::size_t i = *header + 1, end = SectionEnd(*header); i < end; ++i)
+        if (lines_[i].isEntry && SameName(lines_[i].name, key))
             return i;
-    }
     return std::nullopt;
 }
 
@@ -187,7 +195,7 @@ std::optional<std::string> IniText::Find(std::string_view section, std::string_v
     const auto at = FindEntry(section, key);
     if (!at)
         return std::nullopt;
-    return std::string(ParseEntry(lines_[*at].text)->value);
+    return lines_[*at].value;
 }
 
 std::string IniText::ReadString(std::string_view section, std::string_view key,
@@ -217,7 +225,15 @@ void IniText::Insert(std::size_t at, std::string text)
 {
     if (at > 0 && lines_[at - 1].end.empty())
         lines_[at - 1].end = LineEnd();
-    lines_.insert(lines_.begin() + std::ptrdiff_t(at), Line{std::move(text), LineEnd()});
+    // A lone CR right before an empty line that ends with LF would read back as one
+    // CR LF, losing a line; where the new line would make such a pair, it ends with
+    // CR LF instead.
+    std::string end = LineEnd();
+    const bool afterLoneCR = end == "\n" && text.empty() && at > 0 && lines_[at - 1].end == "\r";
+    const bool beforeEmptyLF = end == "\r" && at < lines_.size() && lines_[at].text.empty() && lines_[at].end == "\n";
+    if (afterLoneCR || beforeEmptyLF)
+        end = "\r\n";
+    lines_.insert(lines_.begin() + std::ptrdiff_t(at), Line(std::move(text), std::move(end)));
 }
 
 void IniText::WriteString(std::string_view section, std::string_view key, std::string_view value)
@@ -228,16 +244,16 @@ void IniText::WriteString(std::string_view section, std::string_view key, std::s
         throw std::invalid_argument("a profile value cannot hold a line break");
 
     if (const auto at = FindEntry(section, key)) {
-        const Entry entry = *ParseEntry(lines_[*at].text);
-        if (entry.value != value)
-            lines_[*at].text = std::string(entry.key) + "=" + Encode(value);
+        Line &old = lines_[*at];
+        if (old.value != value)
+            old = Line(old.name + "=" + Encode(value), old.end);
         return;
     }
     std::string line = std::string(key) + "=" + Encode(value);
     if (const auto header = FindSection(section)) {
         std::size_t after = *header;
         for (std::size_t i = *header + 1, end = SectionEnd(*header); i < end; ++i)
-            if (ParseEntry(lines_[i].text))
+            if (lines_[i].isEntry)
                 after = i;
         Insert(after + 1, std::move(line));
         return;
@@ -256,6 +272,7 @@ void IniText::WriteInteger(std::string_view section, std::string_view key, int32
 
 void IniText::EraseKey(std::string_view section, std::string_view key)
 {
-    if (const auto at = FindEntry(section, key))
+    // A duplicate left behind would be read in the erased line's place.
+    while (const auto at = FindEntry(section, key))
         lines_.erase(lines_.begin() + std::ptrdiff_t(*at));
 }

@@ -32,15 +32,22 @@ public:
     // anything else is refused with std::invalid_argument.
     void WriteString(std::string_view section, std::string_view key, std::string_view value);
     void WriteInteger(std::string_view section, std::string_view key, int32_t value);
+    // Removes every line of the key from its section, so that it reads as missing.
     void EraseKey(std::string_view section, std::string_view key);
 
     // Longer values read back cut to this many bytes.
     static constexpr std::size_t MaxValueLength = 1023;
 
 private:
+    // Every lookup walks the lines, so what a line's text holds is worked out once.
     struct Line {
+        Line(std::string text, std::string end);
         std::string text;
         std::string end; // "\r\n", "\n", "\r" or "" for a last line without one
+        bool isSection = false;
+        bool isEntry = false;
+        std::string name;  // the section's name or the entry's key
+        std::string value; // the entry's value, without the quotes around it
     };
 
     std::optional<std::size_t> FindSection(std::string_view section) const;

@@ -24,6 +24,8 @@ private slots:
     void messyFileReadsAndKeepsEveryOtherByte();
     void writtenValuesReadBack_data();
     void writtenValuesReadBack();
+    void newLinesKeepLoneCarriageReturnsApart_data();
+    void newLinesKeepLoneCarriageReturnsApart();
     void lineBreaksAndBadNamesAreRefused();
     void longValuesReadCut();
     void missingFileGivesDefaultsAndCreatesNothing();
@@ -209,6 +211,31 @@ void tst_IniFile::writtenValuesReadBack()
     const IniText reread(file.Bytes());
     QCOMPARE(reread.ReadString("Vexlor", "DiskA", "-"), value.toStdString());
     QCOMPARE(reread.ReadString("Vexlor", "DiskB", "-"), value.toStdString());
+}
+
+// Files with mixed line ends: a line ending in a lone CR and an empty line ending in
+// LF must not meet, or the two would read back as one CR LF and a line would vanish.
+void tst_IniFile::newLinesKeepLoneCarriageReturnsApart_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("key");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("blank line before a new section")
+        << QByteArray("[Other]\nx=1\r") << QByteArray("Volume")
+        << QByteArray("[Other]\nx=1\r\r\n[Vexlor]\nVolume=5\n");
+    QTest::newRow("new key before a blank line")
+        << QByteArray("[Vexlor]\rDiskA=a\r\n\n[Other]\r") << QByteArray("Volume")
+        << QByteArray("[Vexlor]\rDiskA=a\r\nVolume=5\r\n\n[Other]\r");
+}
+
+void tst_IniFile::newLinesKeepLoneCarriageReturnsApart()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, key);
+    QFETCH(QByteArray, after);
+    IniText file(before.toStdString());
+    file.WriteInteger("Vexlor", key.toStdString(), 5);
+    QCOMPARE(QByteArray::fromStdString(file.Bytes()), after);
 }
 
 void tst_IniFile::lineBreaksAndBadNamesAreRefused()

@@ -19,6 +19,7 @@ private slots:
     void multiLineTextComesBackWhole_data();
     void multiLineTextComesBackWhole();
     void shrinkingTextRemovesItsExtraLines();
+    void shrinkingTextRemovesDuplicatedExtraLines();
     void unwritableFileFailsWithItsPath();
 
 private:
@@ -187,6 +188,27 @@ void tst_SettingsFile::shrinkingTextRemovesItsExtraLines()
     record.SetUserOptions("");
     record.SaveSettings(iniPath().toStdString());
     QCOMPARE(ReadAll(iniPath()), plain);
+}
+
+// A file edited by hand may repeat a key; a repeated extra line left behind would
+// come back as a line of the text.
+void tst_SettingsFile::shrinkingTextRemovesDuplicatedExtraLines()
+{
+    WriteAll(iniPath(), "[Vexlor]\r\n"
+                        "UserOptions=-adam\r\n"
+                        "UserOptionsLine2=-video 1\r\n"
+                        "UserOptionsLine3=-sync 0\r\n"
+                        "UserOptionsLine2=-video 2\r\n"
+                        "UserOptionsLine3=-sync 1\r\n");
+    TVexlor record;
+    record.LoadSettings(iniPath().toStdString());
+    QCOMPARE(record.UserOptions, std::string("-adam\r\n-video 1\r\n-sync 0"));
+
+    record.SetUserOptions("-cv");
+    record.SaveSettings(iniPath().toStdString());
+    TVexlor loaded;
+    loaded.LoadSettings(iniPath().toStdString());
+    QCOMPARE(loaded.UserOptions, std::string("-cv"));
 }
 
 void tst_SettingsFile::unwritableFileFailsWithItsPath()

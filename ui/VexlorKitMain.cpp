@@ -73,35 +73,44 @@ void TVexlorKitMainForm::WireHandlers()
     // Only what the user does raises these: a refresh from the record commits nothing.
     for (const CheckControl &row : CheckControls) {
         QCheckBox *box = this->*row.box.pointer;
-        connect(box, &QCheckBox::clicked, this, [this, box] { RunGuarded([&] { CheckBoxClick(box); }); });
+        connect(box, &QCheckBox::clicked, this, [this, box] { Handle([&] { CheckBoxClick(box); }); });
     }
     for (const RadioGroupControl &row : RadioGroupControls) {
         RadioGroup *group = this->*row.group.pointer;
-        connect(group, &RadioGroup::Clicked, this, [this, group] { RunGuarded([&] { RadioGroupClick(group); }); });
+        connect(group, &RadioGroup::Clicked, this, [this, group] { Handle([&] { RadioGroupClick(group); }); });
     }
     for (const RadioButtonControl &row : RadioButtonControls) {
         QRadioButton *button = this->*row.button.pointer;
         connect(button, &QRadioButton::clicked, this,
-                [this, button] { RunGuarded([&] { RadioButtonClick(button); }); });
+                [this, button] { Handle([&] { RadioButtonClick(button); }); });
     }
     for (const ComboControl &row : ComboControls) {
         QComboBox *box = this->*row.box.pointer;
-        connect(box, &QComboBox::activated, this, [this, box] { RunGuarded([&] { ComboBoxChange(box); }); });
+        connect(box, &QComboBox::activated, this, [this, box] { Handle([&] { ComboBoxChange(box); }); });
     }
     for (const PathControl &row : PathControls) {
         QPushButton *button = this->*row.button.pointer;
-        connect(button, &QPushButton::clicked, this, [this, button] { RunGuarded([&] { OpenButtonClick(button); }); });
+        connect(button, &QPushButton::clicked, this, [this, button] { Handle([&] { OpenButtonClick(button); }); });
     }
     for (QPushButton *button : {VexlorKitReadMeButton, VexlorReadMeButton})
         connect(button, &QPushButton::clicked, this,
-                [this, button] { RunGuarded([&] { ReadMeButtonClick(button); }); });
+                [this, button] { Handle([&] { ReadMeButtonClick(button); }); });
     connect(MainPageControl, &QTabWidget::currentChanged, this,
-            [this] { RunGuarded([&] { MainPageControlChange(MainPageControl); }); });
-    connect(LaunchButton, &QPushButton::clicked, this, [this] { RunGuarded([&] { LaunchButtonClick(LaunchButton); }); });
+            [this] { Handle([&] { MainPageControlChange(MainPageControl); }); });
+    connect(LaunchButton, &QPushButton::clicked, this, [this] { Handle([&] { LaunchButtonClick(LaunchButton); }); });
     connect(CloseButton, &QPushButton::clicked, this, &QWidget::close);
     connect(DefaultButton, &QPushButton::clicked, this,
-            [this] { RunGuarded([&] { DefaultButtonClick(DefaultButton); }); });
-    connect(AboutButton, &QPushButton::clicked, this, [this] { RunGuarded([&] { AboutButtonClick(AboutButton); }); });
+            [this] { Handle([&] { DefaultButtonClick(DefaultButton); }); });
+    connect(AboutButton, &QPushButton::clicked, this, [this] { Handle([&] { AboutButtonClick(AboutButton); }); });
+}
+
+// Every event reaches its handler through here: an error is shown in the error
+// box, and before start-up has made the record, or after shutdown has ended it,
+// there is nothing to handle.
+void TVexlorKitMainForm::Handle(const std::function<void()> &handler)
+{
+    if (Settings)
+        RunGuarded(handler);
 }
 
 bool TVexlorKitMainForm::eventFilter(QObject *watched, QEvent *event)
@@ -109,11 +118,11 @@ bool TVexlorKitMainForm::eventFilter(QObject *watched, QEvent *event)
     // A context menu takes the focus only for a moment: the edit is not left.
     if (event->type() == QEvent::FocusOut && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason) {
         if (watched == UserOptionsMemo)
-            RunGuarded([&] { MemoExit(watched); });
+            Handle([&] { MemoExit(watched); });
         else if (FindRow(NumberControls, &NumberControl::edit, *this, watched))
-            RunGuarded([&] { EditExit(watched); });
+            Handle([&] { EditExit(watched); });
         else
-            RunGuarded([&] { StringEditExit(watched); });
+            Handle([&] { StringEditExit(watched); });
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -224,6 +225,7 @@ private:
     void SetTabOrders();
     void WireHandlers();
     void FitFontToWindow();
+    void Handle(const std::function<void()> &handler);
     void SizeToFont();
 
     QString programFile_;

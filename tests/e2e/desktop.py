@@ -94,17 +94,18 @@ class Desktop:
     def _start_server(self):
         reader, writer = os.pipe()
         try:
-            self._processes.append(
-                subprocess.Popen(
-                    ["Xvfb", "-displayfd", str(writer), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
-                    pass_fds=(writer,),
-                    stdin=subprocess.DEVNULL,
-                    stdout=self._log("xvfb.log"),
-                    stderr=subprocess.STDOUT,
-                    env=self._environment,
-                    preexec_fn=_die_with_parent,
+            with self._log("xvfb.log") as log:
+                self._processes.append(
+                    subprocess.Popen(
+                        ["Xvfb", "-displayfd", str(writer), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                        pass_fds=(writer,),
+                        stdin=subprocess.DEVNULL,
+                        stdout=log,
+                        stderr=subprocess.STDOUT,
+                        env=self._environment,
+                        preexec_fn=_die_with_parent,
+                    )
                 )
-            )
             os.close(writer)
             writer = -1
             number = b""
@@ -134,15 +135,16 @@ class Desktop:
 
     def spawn(self, command, log_name, cwd=None, **extra_environment):
         """Starts a program on this desktop; it is stopped when the desktop closes."""
-        process = subprocess.Popen(
-            command,
-            cwd=cwd,
-            stdin=subprocess.DEVNULL,
-            stdout=self._log(log_name),
-            stderr=subprocess.STDOUT,
-            env=self.environment(**extra_environment),
-            preexec_fn=_die_with_parent,
-        )
+        with self._log(log_name) as log:
+            process = subprocess.Popen(
+                command,
+                cwd=cwd,
+                stdin=subprocess.DEVNULL,
+                stdout=log,
+                stderr=subprocess.STDOUT,
+                env=self.environment(**extra_environment),
+                preexec_fn=_die_with_parent,
+            )
         self._processes.append(process)
         return process
 

@@ -2,7 +2,8 @@
 and driven with keys and clicks: the first run, launching the emulator (the
 stand-in), typed text kept at closing, and a launch that fails.
 
-Run one test with: python3 tst_e2e.py EndToEnd.<test name>
+ctest runs each test method as a test of its own (e2e_<name>), with the paths of
+the built program and the stand-in in VEXLORKIT_PROGRAM and VEXLOR_STANDIN.
 """
 
 import glob

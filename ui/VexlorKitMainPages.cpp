@@ -22,6 +22,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace {
 
 constexpr int ClientWidth = 592;
@@ -384,13 +386,23 @@ void TVexlorKitMainForm::SetTabOrders()
 void TVexlorKitMainForm::FitFontToWindow()
 {
     QFont font = QApplication::font();
-    for (;;) {
-        setFont(font);
-        SizeToFont();
-        const QSize needed = layout()->totalMinimumSize();
-        if ((needed.width() <= ClientWidth && needed.height() <= ClientHeight) || font.pointSizeF() <= 6)
-            break;
-        font.setPointSizeF(font.pointSizeF() - 0.5);
+    SizeToFont();
+    QSize needed = layout()->totalMinimumSize();
+    const auto fits = [&needed] { return needed.width() <= ClientWidth && needed.height() <= ClientHeight; };
+    if (!fits() && font.pointSizeF() > 0) {
+        // The pages grow about in step with the font, their fixed parts (frames,
+        // indicators) not at all: the scaled size is the largest that can fit, so
+        // the search starts there and steps down, each step a whole new layout.
+        const double scale = std::min(double(ClientWidth) / needed.width(), double(ClientHeight) / needed.height());
+        font.setPointSizeF(std::max(6.0, std::floor(font.pointSizeF() * scale * 2) / 2));
+        for (;;) {
+            setFont(font);
+            SizeToFont();
+            needed = layout()->totalMinimumSize();
+            if (fits() || font.pointSizeF() <= 6)
+                break;
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        }
     }
     QFont help = font;
     const int available = ClientWidth - 2 * 12 - 2 * int(Memo2->document()->documentMargin());

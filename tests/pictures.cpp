@@ -1,6 +1,7 @@
-// Renders every page of the main window, the About box and the read-me viewer to
-// PNG files in the folder given (else the current one), to be looked at where
-// there is no desktop.
+// Renders every page of the main window, the Browse dialog, the About box and the
+// read-me viewer to PNG files in the folder given (else the current one), to be
+// looked at where there is no desktop.
+#include "BrowseDialog.h"
 #include "ReadMeText.h"
 #include "VexlorKitAboutBox.h"
 #include "VexlorKitMain.h"
@@ -8,6 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -41,6 +43,18 @@ int main(int argc, char *argv[])
         form.MainPageControl->setCurrentIndex(page);
         save(form, QStringLiteral("MainPage%1.png").arg(page));
     }
+
+    BrowseDialog browse(&form);
+    browse.setNameFilters({QStringLiteral("ROM images (*.rom)"), QStringLiteral("All files (*)")});
+    browse.setDirectory(folder.path());
+    browse.show();
+    // The folder view fills in from a thread of its own.
+    QElapsedTimer filling;
+    filling.start();
+    while (filling.elapsed() < 500)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    save(browse, QStringLiteral("BrowseDialog.png"));
+    browse.hide();
 
     TAboutBox about(&form);
     about.show();

@@ -2,6 +2,7 @@
 // refreshes back, page changes, Reset All and the launch.
 #include "VexlorKitMain.h"
 
+#include "ByteText.h"
 #include "EditNumber.h"
 #include "ErrorBox.h"
 #include "RadioGroup.h"
@@ -12,7 +13,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -24,9 +24,6 @@
 #include <cstring>
 
 namespace {
-
-std::string ToBytes(const QString &text) { return text.toLocal8Bit().toStdString(); }
-QString FromBytes(const std::string &bytes) { return QString::fromLocal8Bit(bytes.data(), qsizetype(bytes.size())); }
 
 // The record separates lines with CR LF, the memo with a line feed.
 std::string MemoToText(const QString &memo) { return ToBytes(QString(memo).replace(u'\n', QStringLiteral("\r\n"))); }
@@ -223,7 +220,7 @@ void TVexlorKitMainForm::LaunchButtonClick(QObject *)
     // nothing that the user can see.
     const int32_t result = Settings->Launch();
     if (result == -1) {
-        QString folder = QFile::decodeName(TemporaryDirectory().c_str());
+        QString folder = FromBytes(TemporaryDirectory());
         if (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
             folder.chop(1);
         ShowErrorBox(QStringLiteral("Unable to write to ") + folder);

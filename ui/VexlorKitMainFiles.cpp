@@ -2,13 +2,13 @@
 #include "VexlorKitMain.h"
 
 #include "BrowseDialog.h"
+#include "ByteText.h"
 #include "PathParts.h"
 #include "ReadMeText.h"
 #include "VexlorKitMainBindings.h"
 #include "VexlorKitReadMe.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -44,12 +44,12 @@ void TVexlorKitMainForm::OpenButtonClick(QObject *Sender)
 
     const QString chosen = OpenDialogue->ChosenFile();
     QDir::setCurrent(QFileInfo(chosen).absolutePath());
-    std::string path = QFile::encodeName(chosen).toStdString();
+    std::string path = ToBytes(chosen);
     // The start-up directory is picked through any file in it.
     if (row->edit.pointer == &TVexlorKitMainForm::StartupDirectoryEdit)
         path = DirectoryPart(path);
     ((*Settings).*row->set)(path);
-    (this->*row->edit.pointer)->setText(QFile::decodeName(((*Settings).*row->value).c_str()));
+    (this->*row->edit.pointer)->setText(FromBytes((*Settings).*row->value));
 }
 
 void TVexlorKitMainForm::ReadMeButtonClick(QObject *Sender)

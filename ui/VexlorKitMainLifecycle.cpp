@@ -2,11 +2,11 @@
 // the window's place and the page last shown.
 #include "VexlorKitMain.h"
 
+#include "ByteText.h"
 #include "ReadMeText.h"
 #include "TIniFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
@@ -24,8 +24,8 @@ void TVexlorKitMainForm::FormCreate()
 {
     // The settings file and the read-me keep their names whatever the program is called.
     const QString folder = QFileInfo(programFile_).absolutePath() + QLatin1Char('/');
-    OwnReadMePath = QFile::encodeName(folder + QStringLiteral("VexlorKit.txt")).toStdString();
-    IniPath = QFile::encodeName(folder + QStringLiteral("VexlorKit.ini")).toStdString();
+    OwnReadMePath = ToBytes(folder + QStringLiteral("VexlorKit.txt"));
+    IniPath = ToBytes(folder + QStringLiteral("VexlorKit.ini"));
 
     const std::optional<QString> readMe = LoadReadMeText(OwnReadMePath);
     VexlorKitReadMeMemo->setPlainText(readMe ? *readMe : QStringLiteral("Cannot find VexlorKit.txt"));
@@ -71,7 +71,7 @@ void TVexlorKitMainForm::FormDestroy()
         // A working folder that cannot be read keeps the one stored before.
         const QString cwd = QDir::currentPath();
         if (!cwd.isEmpty() && QDir(cwd).exists())
-            ini.WriteString(WindowSection, "cwd", QFile::encodeName(cwd).toStdString());
+            ini.WriteString(WindowSection, "cwd", ToBytes(cwd));
         ini.WriteInteger(WindowSection, "Left", x());
         ini.WriteInteger(WindowSection, "Top", y());
         ini.WriteInteger(WindowSection, "Page", std::max(0, MainPageControl->currentIndex()));

@@ -55,6 +55,14 @@ std::unique_ptr<TVexlorKitMainForm> StartWindow(const ProgramFolder &folder, QSt
     return form;
 }
 
+QByteArray SavedSettings(TVexlor &record, const QString &scratch)
+{
+    QFile::remove(scratch);
+    record.SaveSettings(scratch.toStdString());
+    QFile file(scratch);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 void ShowPageOf(TVexlorKitMainForm &form, QWidget *widget)
 {
     for (QWidget *page = widget; page; page = page->parentWidget())

@@ -43,6 +43,10 @@ private:
 // is closed, and its title recorded in aboutTitle when given.
 std::unique_ptr<TVexlorKitMainForm> StartWindow(const ProgramFolder &folder, QString *aboutTitle = nullptr);
 
+// A record's settings as a fresh settings file at scratch would hold them, for
+// comparing records setting by setting.
+QByteArray SavedSettings(TVexlor &record, const QString &scratch);
+
 // Makes the page that holds widget the page showing, as a click on its tab does.
 void ShowPageOf(TVexlorKitMainForm &form, QWidget *widget);
 

@@ -72,12 +72,7 @@ void tst_Browse::cleanup()
 
 QStringList tst_Browse::savedLines()
 {
-    const QString scratch = folder->path() + "/scratch.ini";
-    QFile::remove(scratch);
-    form->Settings->SaveSettings(scratch.toStdString());
-    QFile file(scratch);
-    file.open(QIODevice::ReadOnly);
-    return QString::fromUtf8(file.readAll()).split('\n');
+    return QString::fromUtf8(SavedSettings(*form->Settings, folder->path() + "/scratch.ini")).split('\n');
 }
 
 void tst_Browse::pickLandsInItsRowOnly_data()

@@ -42,16 +42,6 @@ private:
 
 namespace {
 
-// A record's settings as the settings file would hold them, for comparing records.
-QByteArray SettingsBytes(TVexlor &record, const QString &path)
-{
-    QFile::remove(path);
-    record.SaveSettings(path.toStdString());
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
 void Retype(QWidget *control, const QString &text)
 {
     control->setFocus();
@@ -245,7 +235,7 @@ void tst_Commit::refreshShowsAndChangesNothing()
     TVexlor loaded;
     loaded.LoadSettings(folder->iniPath().toStdString());
     const QString scratch = folder->path() + "/compare.ini";
-    QCOMPARE(SettingsBytes(*form->Settings, scratch), SettingsBytes(loaded, scratch));
+    QCOMPARE(SavedSettings(*form->Settings, scratch), SavedSettings(loaded, scratch));
 
     QCOMPARE(form->ExpansionModuleComboBox->currentIndex(), -1);
     QCOMPARE(form->SoundComboBox->currentText(), "None");
@@ -258,7 +248,7 @@ void tst_Commit::refreshShowsAndChangesNothing()
     QCOMPARE(form->VolumeEdit->text(), "4");
 
     form->UpdateControls();
-    QCOMPARE(SettingsBytes(*form->Settings, scratch), SettingsBytes(loaded, scratch));
+    QCOMPARE(SavedSettings(*form->Settings, scratch), SavedSettings(loaded, scratch));
 }
 
 void tst_Commit::resetAllShowsDefaults()
@@ -271,7 +261,7 @@ void tst_Commit::resetAllShowsDefaults()
 
     TVexlor defaults;
     const QString scratch = folder->path() + "/compare.ini";
-    QCOMPARE(SettingsBytes(*form->Settings, scratch), SettingsBytes(defaults, scratch));
+    QCOMPARE(SavedSettings(*form->Settings, scratch), SavedSettings(defaults, scratch));
     QCOMPARE(form->Settings->ReadMePath, std::string("/opt/emu/Vexlor.txt"));
 
     QStringList checked;
